@@ -35,7 +35,7 @@ BOOL CalendarFileTimeToSystemTime(const FILETIME *fileTime, SYSTEMTIME *systemTi
     return TRUE;
 }
 
-static bool IsValidSystemTime(const SYSTEMTIME *st) {
+bool IsValidSystemTime(const SYSTEMTIME *st) {
     return st->wYear >= kFirstYear && st->wYear <= kLastYear && st->wMonth >= 1 &&
            st->wMonth <= 12 && st->wDay >= 1 && st->wDay <= DaysInMonth(st->wYear, st->wMonth) &&
            st->wHour <= 23 && st->wMinute <= 59 && st->wSecond <= 59 && st->wMilliseconds <= 999;

@@ -7,6 +7,7 @@
 
 #include "core/bounded_format.h"
 #include "core/calendar.h"
+#include "core/file_time_calendar.h"
 #include "core/make_utc_time.h"
 #include "core/time_scan.h"
 #include "win32/win32_api.h"
@@ -37,8 +38,12 @@ RawValue ParseWin32Time(const char *text) {
         *members[i] = (WORD)numbers[i];
     }
     FILETIME fileTime = {0, 0};
-    // An invalid or missing member leaves the output untouched: the all-zero value.
-    SystemTimeToFileTime(&st, &fileTime);
+    // An invalid or missing member leaves the output untouched: the all-zero value. The record
+    // is checked here as well, because Wine's SystemTimeToFileTime accepts 29 February of every
+    // year and years after 30827, which Windows refuses.
+    if (IsValidSystemTime(&st)) {
+        SystemTimeToFileTime(&st, &fileTime);
+    }
     RawValue value = ZeroRawValue();
     StoreLittleEndian(&value, ((uint64_t)fileTime.dwHighDateTime << 32) | fileTime.dwLowDateTime,
                       8);

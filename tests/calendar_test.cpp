@@ -6,6 +6,7 @@
 
 #include "core/calendar.h"
 #include "core/file_time_calendar.h"
+#include "tests/wine_quirks.h"
 #include "win32/win32_api.h"
 
 namespace {
@@ -61,6 +62,7 @@ struct Conversions {
     const char *name;
     BOOL (*toSystemTime)(const FILETIME *, SYSTEMTIME *);
     BOOL (*toFileTime)(const SYSTEMTIME *, FILETIME *);
+    bool isPlatform;
 };
 
 BOOL PlatformToSystemTime(const FILETIME *ft, SYSTEMTIME *st) {
@@ -73,8 +75,8 @@ BOOL PlatformToFileTime(const SYSTEMTIME *st, FILETIME *ft) {
 // The core's own layer, and the functions the program calls by their Win32 names (natively the
 // stand-in over the same layer; in a Windows build the platform's).
 const Conversions kConversions[] = {
-    {"core calendar", CalendarFileTimeToSystemTime, CalendarSystemTimeToFileTime},
-    {"Win32 names", PlatformToSystemTime, PlatformToFileTime},
+    {"core calendar", CalendarFileTimeToSystemTime, CalendarSystemTimeToFileTime, false},
+    {"Win32 names", PlatformToSystemTime, PlatformToFileTime, true},
 };
 
 FILETIME FileTimeOf(uint64_t count) {
@@ -189,6 +191,9 @@ TEST(FileTimeConversion, SystemTimeToFileTimeAcceptsOnlyValidMembers) {
     const uint64_t untouched = 0x0123456789ABCDEFull;
     for (const Conversions &use : kConversions) {
         for (const ToFileTimeRow &row : kToFileTimeRows) {
+            if (use.isPlatform && RunningUnderWine() && IsWineSystemTimeQuirk(row.st)) {
+                continue;
+            }
             FILETIME ft = FileTimeOf(untouched);
             BOOL converted = use.toFileTime(&row.st, &ft);
             ASSERT_EQ(converted != FALSE, row.converts) << use.name << " line " << row.line;

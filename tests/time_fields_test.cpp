@@ -182,8 +182,16 @@ const ZoneTextRow kCTimeParses[] = {
     {__LINE__, kZoneAlwaysDaylightSaving, "", 3599},
 };
 
+bool ZoneWorksHere(const char *zone) {
+    bool hasRules = strchr(zone, ',') != nullptr;
+    return kZoneRulesHonoured || !hasRules;
+}
+
 TEST_F(CTimeInZone, ReadsTheTextAsLocalTimeCorrectedByTheHourOffset) {
     for (const ZoneTextRow &row : kCTimeParses) {
+        if (!ZoneWorksHere(row.zone)) {
+            continue;
+        }
         UseZone(row.zone);
         EXPECT_EQ(CTimeSeconds(row.text), row.seconds)
             << "line " << row.line << ": '" << row.text << "' in " << row.zone;
@@ -251,6 +259,9 @@ const ZoneHoursRow kHourOffsets[] = {
 
 TEST_F(CTimeInZone, LocalHourOffsetIsTheClockHourOn2January1970) {
     for (const ZoneHoursRow &row : kHourOffsets) {
+        if (!ZoneWorksHere(row.zone)) {
+            continue;
+        }
         UseZone(row.zone);
         EXPECT_EQ(LocalHourOffset(), row.hours) << "line " << row.line << ": " << row.zone;
     }
@@ -274,6 +285,10 @@ const BrokenDownRow kBrokenDownTimes[] = {
     {__LINE__, kZoneLondonRules, 120, 6, 1, 0, 0, 0, 1, 1593558000},
     {__LINE__, kZoneLondonRules, 120, 6, 1, 0, 0, 0, 0, 1593561600},
     {__LINE__, kZoneLondonRules, 120, 6, 1, 0, 0, 0, -1, 1593558000},
+    // Without rules, for every C library alike where the request settles it.
+    {__LINE__, "GMT0BST", 120, 0, 1, 0, 0, 0, 1, 1577833200},
+    {__LINE__, "GMT0BST", 120, 6, 1, 0, 0, 0, 1, 1593558000},
+    {__LINE__, "GMT0BST", 120, 6, 1, 0, 0, 0, 0, 1593561600},
     // In a zone without daylight-saving time a positive tm_isdst means the usual hour ahead.
     {__LINE__, "UTC0", 120, 0, 1, 0, 0, 0, 1, 1577833200},
     {__LINE__, "CET-1", 120, 0, 1, 0, 0, 0, 1, 1577833200},
@@ -287,6 +302,9 @@ const BrokenDownRow kBrokenDownTimes[] = {
 
 TEST_F(CTimeInZone, MakeUtcTimeHonoursTmIsdstAndCarries) {
     for (const BrokenDownRow &row : kBrokenDownTimes) {
+        if (!ZoneWorksHere(row.zone)) {
+            continue;
+        }
         UseZone(row.zone);
         struct tm fields;
         memset(&fields, 0, sizeof(fields));
