@@ -5,6 +5,7 @@
 
 #include "core/hex_field.h"
 #include "core/integer_fields.h"
+#include "core/time_fields.h"
 
 const FieldSpec kFieldTable[] = {
     {kFieldUint8, "uint8", 3, ParseUint8, FormatUint8, 4},
@@ -16,6 +17,8 @@ const FieldSpec kFieldTable[] = {
     {kFieldInt32, "int32", 11, ParseUint32, FormatInt32, 30},
     {kFieldInt64, "int64", 0, ParseInt64, FormatInt64, 50},
     {kFieldHex, "HEX", 16, ParseHex, FormatHex, 30},
+    {kFieldWin32Time, "Win32 time", 0, ParseWin32Time, FormatWin32Time, 30},
+    {kFieldCTime, "C time", 0, ParseCTime, FormatCTime, 30},
 };
 
 const int kFieldCount = (int)(sizeof(kFieldTable) / sizeof(kFieldTable[0]));

@@ -18,3 +18,11 @@ struct SYSTEMTIME {
     WORD wSecond;
     WORD wMilliseconds;
 };
+
+// The UTC date and time of day of a count below 2^63 (wDayOfWeek: 0 Sunday, 1601-01-01 a
+// Monday); FALSE with 'systemTime' untouched for 2^63 and above.
+BOOL WINAPI FileTimeToSystemTime(const FILETIME *fileTime, SYSTEMTIME *systemTime);
+
+// The count of a valid date from 1601 to 30827 and time of day (wDayOfWeek ignored); FALSE with
+// 'fileTime' untouched for anything else.
+BOOL WINAPI SystemTimeToFileTime(const SYSTEMTIME *systemTime, FILETIME *fileTime);
