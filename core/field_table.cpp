@@ -3,6 +3,7 @@
 
 #include <string.h>
 
+#include "core/float_fields.h"
 #include "core/hex_field.h"
 #include "core/integer_fields.h"
 
@@ -16,6 +17,8 @@ const FieldSpec kFieldTable[] = {
     {kFieldInt32, "int32", 11, ParseUint32, FormatInt32, 30},
     {kFieldInt64, "int64", 0, ParseInt64, FormatInt64, 50},
     {kFieldHex, "HEX", 16, ParseHex, FormatHex, 30},
+    {kFieldFloat, "float", 0, ParseFloat, FormatFloat, 30},
+    {kFieldDouble, "double", 0, ParseDouble, FormatDouble, 30},
 };
 
 const int kFieldCount = (int)(sizeof(kFieldTable) / sizeof(kFieldTable[0]));
