@@ -9,6 +9,7 @@
 #include <string.h>
 
 #include "core/binary_rounding.h"
+#include "core/bounded_format.h"
 #include "core/scan_chars.h"
 
 // A halfway point between two neighbouring doubles has at most 769 significant digits. A longer
@@ -73,83 +74,75 @@ static int32_t ReadExponent(const char *p) {
     return negative ? -magnitude : magnitude;
 }
 
-static uint64_t ReadHex(const FloatScan *scan, const TargetFormat *target) {
-    uint64_t mantissa = 0;
-    int kept = 0; // significant hexadecimal digits in 'mantissa', at most 16
-    bool belowMantissa = false;
-    int32_t digitScale = 0; // the value is the digits read as one integer times 16^digitScale
+// The significant digits of a scanned mantissa, leading zeros gone, in its own base.
+struct MantissaDigits {
+    unsigned char value[kKeptDigits]; // the first 'count' digits; value[0] is not zero
+    int count;
+    bool cutNonzero; // a nonzero digit stood beyond the first 'limit'
+    int32_t scale;   // the number is the kept digits as one integer times base^scale
+};
+
+static void CollectDigits(const FloatScan *scan, int limit, MantissaDigits *digits) {
+    digits->count = 0;
+    digits->cutNonzero = false;
+    digits->scale = 0;
     bool afterPoint = false;
     for (const char *p = scan->mantissa; p < scan->mantissaEnd; ++p) {
         if (*p == '.') {
             afterPoint = true;
             continue;
         }
-        int digit = HexDigitValue(*p);
-        if (kept == 0 && digit == 0) {
-            digitScale = Saturate(digitScale - (afterPoint ? 1 : 0));
-        } else if (kept < 16) {
-            mantissa = mantissa * 16 + (uint64_t)digit;
-            ++kept;
-            digitScale = Saturate(digitScale - (afterPoint ? 1 : 0));
+        int digit = HexDigitValue(*p); // decimal digits have the same values
+        if (digits->count == 0 && digit == 0) {
+            digits->scale = Saturate(digits->scale - (afterPoint ? 1 : 0));
+        } else if (digits->count < limit) {
+            digits->value[digits->count++] = (unsigned char)digit;
+            digits->scale = Saturate(digits->scale - (afterPoint ? 1 : 0));
         } else {
-            belowMantissa |= (digit != 0);
-            digitScale = Saturate(digitScale + (afterPoint ? 0 : 1));
+            digits->cutNonzero |= (digit != 0);
+            digits->scale = Saturate(digits->scale + (afterPoint ? 0 : 1));
         }
     }
-    int32_t exponent = 4 * digitScale + ReadExponent(scan->exponent);
-    return RoundToBinary(target->binary, scan->negative, mantissa, belowMantissa, exponent);
+}
+
+static uint64_t ReadHex(const FloatScan *scan, const TargetFormat *target) {
+    MantissaDigits digits;
+    CollectDigits(scan, 16, &digits); // sixteen hexadecimal digits fill 64 bits
+    uint64_t mantissa = 0;
+    for (int i = 0; i < digits.count; ++i) {
+        mantissa = mantissa * 16 + digits.value[i];
+    }
+    int32_t exponent = 4 * digits.scale + ReadExponent(scan->exponent);
+    return RoundToBinary(target->binary, scan->negative, mantissa, digits.cutNonzero, exponent);
 }
 
 static uint64_t ReadDecimal(const FloatScan *scan, const TargetFormat *target) {
-    char digits[kKeptDigits + 24];
-    int count = 0;
-    bool cutNonzero = false;
-    int32_t digitScale = 0; // the value is the kept digits as one integer times 10^digitScale
-    bool afterPoint = false;
-    for (const char *p = scan->mantissa; p < scan->mantissaEnd; ++p) {
-        if (*p == '.') {
-            afterPoint = true;
-        } else if (count == 0 && *p == '0') {
-            digitScale = Saturate(digitScale - (afterPoint ? 1 : 0));
-        } else if (count < kKeptDigits) {
-            digits[count++] = *p;
-            digitScale = Saturate(digitScale - (afterPoint ? 1 : 0));
-        } else {
-            cutNonzero |= (*p != '0');
-            digitScale = Saturate(digitScale + (afterPoint ? 0 : 1));
-        }
-    }
+    MantissaDigits digits;
+    CollectDigits(scan, kKeptDigits, &digits);
     uint64_t zero = BinarySignBit(target->binary, scan->negative);
-    if (count == 0) {
+    if (digits.count == 0) {
         return zero;
     }
-    int32_t scale = digitScale + ReadExponent(scan->exponent);
-    int32_t leadingPosition = scale + (count - 1);
+    int32_t scale = digits.scale + ReadExponent(scan->exponent);
+    int32_t leadingPosition = scale + (digits.count - 1);
     if (leadingPosition >= target->overflowPosition) {
         return BinaryInfinity(target->binary, scan->negative);
     }
     if (leadingPosition <= target->underflowPosition) {
         return zero;
     }
-    if (cutNonzero) {
-        digits[count++] = '1';
+    char text[kKeptDigits + 24];
+    int length = 0;
+    for (int i = 0; i < digits.count; ++i) {
+        text[length++] = (char)('0' + digits.value[i]);
+    }
+    if (digits.cutNonzero) {
+        text[length++] = '1';
         --scale;
     }
-    digits[count++] = 'e';
-    digits[count++] = scale < 0 ? '-' : '+';
-    // |scale| stays below a few thousand here; written most significant digit first.
-    char reversed[12];
-    int reversedCount = 0;
-    uint32_t magnitude = scale < 0 ? 0u - (uint32_t)scale : (uint32_t)scale;
-    do {
-        reversed[reversedCount++] = (char)('0' + magnitude % 10);
-        magnitude /= 10;
-    } while (magnitude != 0 && reversedCount < (int)sizeof(reversed));
-    while (reversedCount > 0) {
-        digits[count++] = reversed[--reversedCount];
-    }
-    digits[count] = '\0';
-    return zero | target->readDecimal(digits);
+    // "%d" prints the same on every C library; 24 spare bytes hold any int32 exponent.
+    FormatBounded(text + length, sizeof(text) - (size_t)length, "e%d", (int)scale);
+    return zero | target->readDecimal(text);
 }
 
 static uint64_t ReadScanned(const FloatScan *scan, const TargetFormat *target) {
