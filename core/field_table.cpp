@@ -3,6 +3,7 @@
 
 #include <string.h>
 
+#include "core/float_fields.h"
 #include "core/hex_field.h"
 #include "core/integer_fields.h"
 #include "core/time_fields.h"
@@ -17,13 +18,15 @@ const FieldSpec kFieldTable[] = {
     {kFieldInt32, "int32", 11, ParseUint32, FormatInt32, 30},
     {kFieldInt64, "int64", 0, ParseInt64, FormatInt64, 50},
     {kFieldHex, "HEX", 16, ParseHex, FormatHex, 30},
+    {kFieldFloat, "float", 0, ParseFloat, FormatFloat, 30},
+    {kFieldDouble, "double", 0, ParseDouble, FormatDouble, 30},
     {kFieldWin32Time, "Win32 time", 0, ParseWin32Time, FormatWin32Time, 30},
     {kFieldCTime, "C time", 0, ParseCTime, FormatCTime, 30},
 };
 
 const int kFieldCount = (int)(sizeof(kFieldTable) / sizeof(kFieldTable[0]));
 
-static_assert(sizeof(kFieldTable) / sizeof(kFieldTable[0]) <= kFieldCountMax,
+static_assert(sizeof(kFieldTable) / sizeof(kFieldTable[0]) == kFieldCountMax,
               "AppState keeps one edit box per row");
 
 int FieldIndex(FieldId id) {
