@@ -5,8 +5,6 @@
 // moment that converts.
 #include "core/local_zone.h"
 
-#include <time.h>
-
 #include "core/calendar.h"
 
 // 3000-12-31 23:59:59 UTC, the last moment Windows' localtime accepts.
@@ -14,17 +12,32 @@ static const int64_t kLatestZoneMoment = 32535215999;
 // 1970-01-02 00:00:00 UTC, a moment every C library converts in every zone.
 static const int64_t kAlwaysConvertibleMoment = 86400;
 
-bool ExactLocalZoneAt(int64_t t, ZoneState *zone) {
-    time_t moment = (time_t)t;
-    if (t > kLatestZoneMoment || (int64_t)moment != t) {
-        return false;
-    }
+// glibc's localtime looks for a changed zone file on every call, and one edit asks it several
+// times; localtime_r answers the same from the zone that the last tzset (or the first call)
+// set up. Windows' localtime is quick and keeps its record per thread, so it is used there.
+bool LocalTimeOf(time_t moment, struct tm *out) {
+#if defined(_WIN32)
     const struct tm *shared = localtime(&moment);
     if (!shared) {
         return false;
     }
     // The record is shared with every other localtime and gmtime call: copy it at once.
-    struct tm local = *shared;
+    *out = *shared;
+    return true;
+#else
+    return localtime_r(&moment, out) != nullptr;
+#endif
+}
+
+bool ExactLocalZoneAt(int64_t t, ZoneState *zone) {
+    time_t moment = (time_t)t;
+    if (t > kLatestZoneMoment || (int64_t)moment != t) {
+        return false;
+    }
+    struct tm local;
+    if (!LocalTimeOf(moment, &local)) {
+        return false;
+    }
     int64_t asWritten = SecondsFromCivil((int64_t)local.tm_year + 1900, local.tm_mon + 1,
                                          local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec);
     zone->offsetSeconds = asWritten - t;

@@ -3,11 +3,15 @@
 #pragma once
 
 #include <stdint.h>
+#include <time.h>
 
 struct ZoneState {
     int64_t offsetSeconds; // local clock minus UTC
     bool daylightSaving;
 };
+
+// localtime of 'moment' copied into 'out'; false when the C library cannot convert it.
+bool LocalTimeOf(time_t moment, struct tm *out);
 
 // The zone at moment 't' (seconds since 1970-01-01 00:00:00 UTC). False when the C library
 // cannot convert the moment.

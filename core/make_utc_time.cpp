@@ -74,10 +74,9 @@ int32_t MakeUtcTime(const struct tm *fields) {
 
 int32_t LocalHourOffset() {
     time_t moment = 86400; // 1970-01-02 00:00:00 UTC
-    const struct tm *shared = localtime(&moment);
-    if (!shared) {
+    struct tm local;
+    if (!LocalTimeOf(moment, &local)) {
         return 0;
     }
-    int hour = shared->tm_hour;
-    return shared->tm_mday < 2 ? hour - 24 : hour;
+    return local.tm_mday < 2 ? local.tm_hour - 24 : local.tm_hour;
 }

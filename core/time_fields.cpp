@@ -2,6 +2,8 @@
 // bytes 0 to 3 as seconds since 1970; both show the moment in UTC as "dd.mm.yyyy hh:mm:ss".
 #include "core/time_fields.h"
 
+#include "core/local_zone.h"
+
 #include <string.h>
 #include <time.h>
 
@@ -67,9 +69,9 @@ static struct tm CurrentLocalTime() {
     now.tm_mday = 1;
     now.tm_year = 70;
     time_t moment = time(nullptr);
-    const struct tm *shared = localtime(&moment);
-    if (shared) {
-        now = *shared;
+    struct tm local;
+    if (LocalTimeOf(moment, &local)) {
+        now = local;
     }
     return now;
 }
