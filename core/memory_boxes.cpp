@@ -10,7 +10,9 @@
 
 MemoryBoxes g_memoryBoxes;
 
-void ResetMemoryBoxes() { memset(&g_memoryBoxes, 0, sizeof(g_memoryBoxes)); }
+void ResetMemoryBoxes() {
+    memset(&g_memoryBoxes, 0, sizeof(g_memoryBoxes));
+}
 
 void ClearWriteLog() {
     g_memoryBoxes.writeCount = 0;
@@ -28,12 +30,12 @@ const char *BoxText(FieldId id) {
     return slot ? slot : "";
 }
 
+// One pass over the text: box texts are short, and this runs twice for every write.
 static void StoreCut(char *slot, const char *text, size_t limit) {
-    size_t length = strlen(text);
-    if (length > limit) {
-        length = limit;
+    size_t length = 0;
+    for (; length < limit && text[length] != '\0'; ++length) {
+        slot[length] = text[length];
     }
-    memcpy(slot, text, length);
     slot[length] = '\0';
 }
 
@@ -63,7 +65,9 @@ void WriteText(FieldId id, const char *text) {
     ReportChange(id);
 }
 
-bool HasFocus(FieldId id) { return id != kNoField && g_memoryBoxes.focus == id; }
+bool HasFocus(FieldId id) {
+    return id != kNoField && g_memoryBoxes.focus == id;
+}
 
 void PasteIntoBox(FieldId id, const char *text) {
     const FieldSpec *row = FindField(id);
