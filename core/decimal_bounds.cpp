@@ -14,7 +14,7 @@ struct PowerOfFive {
     bool exact;
 };
 
-const int kChunk = 27;
+enum { kChunk = 27 };
 
 // 5^27, 5^54, ..., 5^297.
 const PowerOfFive kPositivePowers[] = {
@@ -62,13 +62,36 @@ Product Multiply64(uint64_t a, uint64_t b) {
     return p;
 }
 
-uint64_t FiveToThe(int r) {
-    uint64_t power = 1;
-    for (int i = 0; i < r; ++i) {
-        power *= 5;
-    }
-    return power;
-}
+// 5^0 to 5^26, all below 2^63.
+const uint64_t kSmallPowersOfFive[kChunk] = {
+    1ull,
+    5ull,
+    25ull,
+    125ull,
+    625ull,
+    3125ull,
+    15625ull,
+    78125ull,
+    390625ull,
+    1953125ull,
+    9765625ull,
+    48828125ull,
+    244140625ull,
+    1220703125ull,
+    6103515625ull,
+    30517578125ull,
+    152587890625ull,
+    762939453125ull,
+    3814697265625ull,
+    19073486328125ull,
+    95367431640625ull,
+    476837158203125ull,
+    2384185791015625ull,
+    11920928955078125ull,
+    59604644775390625ull,
+    298023223876953125ull,
+    1490116119384765625ull,
+};
 
 int LeadingZeros(uint64_t number) {
 #if defined(__GNUC__)
@@ -107,7 +130,7 @@ void SetRounded(MantissaBounds *bounds, uint64_t low, uint64_t high, bool highDr
 
 // digits × 5^r, exact in 127 bits, as bounds one unit apart at most.
 void SmallProductBounds(uint64_t digits, int r, MantissaBounds *bounds) {
-    Product p = Multiply64(digits, FiveToThe(r));
+    Product p = Multiply64(digits, kSmallPowersOfFive[r]);
     if (p.high == 0) {
         int shift = LeadingZeros(p.low);
         bounds->low = bounds->high = p.low << shift;

@@ -29,21 +29,10 @@ const int kFieldCount = (int)(sizeof(kFieldTable) / sizeof(kFieldTable[0]));
 static_assert(sizeof(kFieldTable) / sizeof(kFieldTable[0]) == kFieldCountMax,
               "AppState keeps one edit box per row");
 
-// The row of each id from 4001 to 4026, -1 for the ids in between that name no field. Every
-// handling looks rows up several times, so this is one step instead of a search of the table.
-static const FieldId kFirstRowId = kFieldUint8;
-static const signed char kRowOfId[] = {
+const signed char kRowOfFieldId[kRowOfFieldIdCount] = {
     0,  1, 2, 4,  5,  6,  -1, -1, -1, -1, -1, -1, 8, // 4001 to 4013
     -1, 9, 3, -1, -1, 10, -1, 11, -1, 12, -1, -1, 7, // 4014 to 4026
 };
-
-int FieldIndex(FieldId id) {
-    FieldId offset = id - kFirstRowId; // ids below 4001 wrap round to large offsets
-    if (offset >= sizeof(kRowOfId)) {
-        return -1;
-    }
-    return kRowOfId[offset];
-}
 
 const FieldSpec *FindField(FieldId id) {
     int index = FieldIndex(id);
