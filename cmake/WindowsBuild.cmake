@@ -18,3 +18,5 @@ add_compile_options(-fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables
                     -ffunction-sections -fdata-sections)
 add_link_options(-static -static-libgcc -static-libstdc++ -Wl,--gc-sections)
 
+# Where the native PE file checker is, to check the built converter.exe through ctest.
+set(CONVERTER_PE_CHECK "" CACHE FILEPATH "Native pe_file_test program that checks converter.exe")
