@@ -30,12 +30,12 @@ windows-test: native-test windows-deps
 	cmake --build --preset mingw-x86 -j $(JOBS)
 	ctest --preset mingw-x86
 
-# Until the window exists, the program's main job is shown through converter-cli.
-run: native-deps
-	cmake --preset native-release
-	cmake --build --preset native-release -j $(JOBS) --target converter-cli
-	@echo "converter-cli int16 -2 (every view of the bytes FE FF 00 00 00 00 00 00):"
-	@build/native-release/cli/converter-cli int16 -2
+# The program itself: converter.exe under Wine, on the user's display or, without one, on a
+# virtual display with a picture of the window saved.
+run: native-deps windows-deps
+	cmake --preset mingw-x64
+	cmake --build --preset mingw-x64 -j $(JOBS) --target converter e2e_driver
+	scripts/run-converter.sh build/mingw-x64/app/converter.exe build/mingw-x64/tests/e2e_driver.exe
 
 bench: native-deps
 	cmake --preset native-release
