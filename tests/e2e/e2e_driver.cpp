@@ -13,6 +13,8 @@
 #include <string.h>
 #include <string>
 
+#include "tests/file_text.h"
+
 namespace {
 
 const char kCaption[] = "Vantrel Converter";
@@ -39,29 +41,6 @@ struct Program {
     PROCESS_INFORMATION process;
     HWND window;
 };
-
-std::string ReadFileText(const std::string &path) {
-    std::string text;
-    FILE *file = fopen(path.c_str(), "rb");
-    if (!file) {
-        return "(no file)";
-    }
-    char chunk[512];
-    size_t n;
-    while ((n = fread(chunk, 1, sizeof(chunk), file)) > 0) {
-        text.append(chunk, n);
-    }
-    fclose(file);
-    return text;
-}
-
-void WriteFileText(const std::string &path, const std::string &text) {
-    FILE *file = fopen(path.c_str(), "wb");
-    if (file) {
-        fwrite(text.data(), 1, text.size(), file);
-        fclose(file);
-    }
-}
 
 // Polls 'condition' until it holds or the time is up.
 template <typename Condition> bool WaitFor(Condition condition, DWORD timeoutMs) {
@@ -324,7 +303,7 @@ int main(int argc, char **argv) {
     Program program;
 
     // Run 1: a saved position, hand-written options, the default toggle key.
-    WriteFileText(ini, "; my settings\r\n[main]\r\nxpos=123\r\nypos=77\r\ntrayMode=0\r\n");
+    StoreFileBytes(ini, "; my settings\r\n[main]\r\nxpos=123\r\nypos=77\r\ntrayMode=0\r\n");
     if (!StartProgram(exe, folder, &program)) {
         Check(false, "window appears", "no window titled 'Vantrel Converter'");
         CloseProgram(&program);
@@ -346,12 +325,12 @@ int main(int argc, char **argv) {
     SetWindowPos(program.window, nullptr, -8, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     DWORD exitCode = CloseProgram(&program);
     Check(exitCode == 0, "exit code 0", std::to_string(exitCode));
-    std::string saved = ReadFileText(ini);
+    std::string saved = FileBytes(ini);
     Check(saved == "; my settings\r\n[main]\r\nxpos=4294967288\r\nypos=40\r\ntrayMode=0\r\n",
           "close writes the position and keeps the rest", saved);
 
     // Run 2: a configured toggle key; Caps Lock no longer toggles.
-    WriteFileText(ini, "[main]\r\nkey=0x7B\r\ntrayMode=2\r\n");
+    StoreFileBytes(ini, "[main]\r\nkey=0x7B\r\ntrayMode=2\r\n");
     if (StartProgram(exe, folder, &program)) {
         TapKey(VK_CAPITAL);
         Sleep(500);
@@ -360,7 +339,7 @@ int main(int argc, char **argv) {
         CheckToggle(program.window, VK_F12, "F12 hides and shows with key=0x7B");
         exitCode = CloseProgram(&program);
         Check(exitCode == 0, "exit code 0 after the second run", std::to_string(exitCode));
-        saved = ReadFileText(ini);
+        saved = FileBytes(ini);
         Check(saved.find("key=0x7B\r\ntrayMode=2\r\n") != std::string::npos &&
                   saved.find("xpos=") != std::string::npos,
               "options survive the close", saved);
