@@ -2,10 +2,12 @@
 JOBS ?= $(shell nproc)
 
 NATIVE_PACKAGES := cmake make g++ googletest libgtest-dev libbenchmark-dev
+WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64 \
+                    mingw-w64-tools wine wine64 xvfb
 
-.PHONY: test run bench native-test native-deps
+.PHONY: test run bench native-test native-deps windows-test windows-deps
 
-test: native-test
+test: native-test windows-test
 
 native-deps:
 	@scripts/ensure-packages.sh $(NATIVE_PACKAGES)
@@ -15,12 +17,25 @@ native-test: native-deps
 	cmake --build --preset native-debug -j $(JOBS)
 	ctest --preset native-debug
 
-# Until the window exists, the program's main job is shown through converter-cli.
-run: native-deps
-	cmake --preset native-release
-	cmake --build --preset native-release -j $(JOBS) --target converter-cli
-	@echo "converter-cli int16 -2 (every view of the bytes FE FF 00 00 00 00 00 00):"
-	@build/native-release/cli/converter-cli int16 -2
+windows-deps:
+	@scripts/ensure-packages.sh $(WINDOWS_PACKAGES)
+
+# converter.exe for 64 and 32 bits. The 64-bit tests run under Wine; each build's ctest also
+# checks its converter.exe with the native pe_file_test that native-test has built.
+windows-test: native-test windows-deps
+	cmake --preset mingw-x64
+	cmake --build --preset mingw-x64 -j $(JOBS)
+	ctest --preset mingw-x64
+	cmake --preset mingw-x86
+	cmake --build --preset mingw-x86 -j $(JOBS)
+	ctest --preset mingw-x86
+
+# The program itself: converter.exe under Wine, on the user's display or, without one, on a
+# virtual display with a picture of the window saved.
+run: native-deps windows-deps
+	cmake --preset mingw-x64
+	cmake --build --preset mingw-x64 -j $(JOBS) --target converter e2e_driver
+	scripts/run-converter.sh build/mingw-x64/app/converter.exe build/mingw-x64/tests/e2e_driver.exe
 
 bench: native-deps
 	cmake --preset native-release

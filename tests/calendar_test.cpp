@@ -6,6 +6,7 @@
 
 #include "core/calendar.h"
 #include "core/file_time_calendar.h"
+#include "tests/file_time_support.h"
 #include "tests/wine_quirks.h"
 #include "win32/win32_api.h"
 
@@ -78,31 +79,6 @@ const Conversions kConversions[] = {
     {"core calendar", CalendarFileTimeToSystemTime, CalendarSystemTimeToFileTime, false},
     {"Win32 names", PlatformToSystemTime, PlatformToFileTime, true},
 };
-
-FILETIME FileTimeOf(uint64_t count) {
-    FILETIME ft;
-    ft.dwLowDateTime = (DWORD)count;
-    ft.dwHighDateTime = (DWORD)(count >> 32);
-    return ft;
-}
-
-uint64_t CountOf(const FILETIME &ft) {
-    return ((uint64_t)ft.dwHighDateTime << 32) | ft.dwLowDateTime;
-}
-
-SYSTEMTIME SystemTimeOf(unsigned year, unsigned month, unsigned day, unsigned hour, unsigned minute,
-                        unsigned second, unsigned ms, unsigned weekday = 0) {
-    SYSTEMTIME st;
-    st.wYear = (WORD)year;
-    st.wMonth = (WORD)month;
-    st.wDayOfWeek = (WORD)weekday;
-    st.wDay = (WORD)day;
-    st.wHour = (WORD)hour;
-    st.wMinute = (WORD)minute;
-    st.wSecond = (WORD)second;
-    st.wMilliseconds = (WORD)ms;
-    return st;
-}
 
 struct ToSystemTimeRow {
     int line;

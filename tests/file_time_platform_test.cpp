@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/file_time_calendar.h"
+#include "tests/file_time_support.h"
 #include "tests/wine_quirks.h"
 #include "win32/win32_api.h"
 
@@ -19,17 +20,6 @@ struct Generator {
         return state;
     }
 };
-
-FILETIME FileTimeOf(uint64_t count) {
-    FILETIME ft;
-    ft.dwLowDateTime = (DWORD)count;
-    ft.dwHighDateTime = (DWORD)(count >> 32);
-    return ft;
-}
-
-uint64_t CountOf(const FILETIME &ft) {
-    return ((uint64_t)ft.dwHighDateTime << 32) | ft.dwLowDateTime;
-}
 
 std::string Describe(const SYSTEMTIME &st) {
     char text[80];
@@ -83,20 +73,6 @@ TEST(PlatformFileTime, FileTimeToSystemTimeAgreesWithTheCore) {
         }
         ExpectSameSystemTime(count);
     }
-}
-
-SYSTEMTIME SystemTimeOf(unsigned year, unsigned month, unsigned day, unsigned hour, unsigned minute,
-                        unsigned second, unsigned ms, unsigned weekday) {
-    SYSTEMTIME st;
-    st.wYear = (WORD)year;
-    st.wMonth = (WORD)month;
-    st.wDayOfWeek = (WORD)weekday;
-    st.wDay = (WORD)day;
-    st.wHour = (WORD)hour;
-    st.wMinute = (WORD)minute;
-    st.wSecond = (WORD)second;
-    st.wMilliseconds = (WORD)ms;
-    return st;
 }
 
 TEST(PlatformFileTime, SystemTimeToFileTimeAgreesWithTheCore) {

@@ -203,7 +203,7 @@ TEST_F(ProgramRun, StartOrderIsControlsSettingsHookDialog) {
 TEST_F(ProgramRun, ExitCodeIsZeroWhenTheDialogCannotBeCreated) {
     StandInFailDialogCreation(true);
     EXPECT_EQ(WinMain(GetModuleHandleA(nullptr), nullptr, (LPSTR) "", 10), 0);
-    EXPECT_EQ(ReadSettings(), "(no file)");
+    EXPECT_EQ(ReadSettings(), "<missing>");
     EXPECT_EQ(StandInInstalledHooks(), 1) << "the hook is left to the system";
 }
 

@@ -5,8 +5,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -14,6 +12,8 @@
 #include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include "tests/file_text.h"
 
 class WorkingDirTest : public ::testing::Test {
   protected:
@@ -41,19 +41,8 @@ class WorkingDirTest : public ::testing::Test {
     std::filesystem::path previousDir_;
 };
 
-// The file's bytes, or "<missing>" when it cannot be opened.
-inline std::string FileBytes(const std::string &path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return "<missing>";
-    }
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 inline void WriteFileBytes(const std::string &path, const std::string &bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), (std::streamsize)bytes.size());
-    ASSERT_TRUE(out.good()) << path;
+    ASSERT_TRUE(StoreFileBytes(path, bytes)) << path;
 }
 
 // The names in a directory, sorted: shows stray temporary files.

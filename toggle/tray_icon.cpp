@@ -11,8 +11,12 @@ static const int kProgramIconResource = 8001;
 static const int kTrayIconPixels = 16;
 static const char kTrayTip[] = "Vantrel Converter";
 
-// The size the shell expects is the structure's full size on the build's processor: 508 bytes on
-// 32-bit Windows, where the structure's last member is the balloon icon.
+// The shell expects the structure's full size, up to and including the balloon icon, as the
+// build's processor lays it out: 508 bytes on 32-bit Windows, 528 on 64-bit Windows.
+#if defined(_WIN32) && !defined(_WIN64)
+static_assert(sizeof(NOTIFYICONDATAA) == 508, "the full 32-bit structure");
+#endif
+
 static void ZeroIconData(NOTIFYICONDATAA *data) {
     memset(data, 0, sizeof(*data));
     data->cbSize = sizeof(*data);

@@ -20,6 +20,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "core/scan_chars.h"
+
 namespace {
 
 struct ProfileFile {
@@ -237,19 +239,6 @@ static bool ReadProfileValue(const char *section, const char *key, const char *p
     return true;
 }
 
-static int DigitValue(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
-
 // The number base that a lower-case prefix "0x", "0o" or "0b" chooses; 10 without one.
 static unsigned PrefixBase(const char *bytes, size_t at, size_t end) {
     if (end - at < 2 || bytes[at] != '0') {
@@ -282,7 +271,7 @@ static UINT ParseProfileInt(const char *bytes, Span value) {
     }
     UINT number = 0;
     for (; at < value.end; ++at) {
-        int digit = DigitValue(bytes[at]);
+        int digit = HexDigitValue(bytes[at]);
         if (digit < 0 || (unsigned)digit >= base) {
             break;
         }
