@@ -2,8 +2,7 @@
 // against a baseline that only formats the same twelve texts with the same printing calls.
 #include <benchmark/benchmark.h>
 
-#include <stdio.h>
-
+#include "bench/ratio_reporter.h"
 #include "core/app_state.h"
 #include "core/field_table.h"
 #include "core/memory_boxes.h"
@@ -43,33 +42,10 @@ void BM_TwelveFormats(benchmark::State &state) {
 BENCHMARK(BM_WholeEdit);
 BENCHMARK(BM_TwelveFormats);
 
-// Keeps each benchmark's time per iteration so the ratio can be printed at the end.
-class RatioReporter : public benchmark::ConsoleReporter {
-  public:
-    double editNs = 0, baselineNs = 0;
-    void ReportRuns(const std::vector<Run> &runs) override {
-        for (const Run &run : runs) {
-            double ns = run.GetAdjustedRealTime();
-            if (run.benchmark_name().find("BM_WholeEdit") == 0) {
-                editNs = ns;
-            } else if (run.benchmark_name().find("BM_TwelveFormats") == 0) {
-                baselineNs = ns;
-            }
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
-
 } // namespace
 
 int main(int argc, char **argv) {
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    if (reporter.baselineNs > 0) {
-        printf("edit cycle / twelve formats: %.2f (target at most 1.50)\n",
-               reporter.editNs / reporter.baselineNs);
-    }
-    benchmark::Shutdown();
-    return 0;
+    const ratio_bench::RatioLine line = {"BM_WholeEdit", "BM_TwelveFormats",
+                                         "edit cycle / twelve formats", 1.5};
+    return ratio_bench::RunAndPrintRatios(argc, argv, &line, 1);
 }

@@ -10,9 +10,14 @@ DecimalScan ScanDecimal(const char *text) {
         scan.negative = (*p == '-');
         ++p;
     }
+    // Nineteen digits always fit in 64 bits; only the digits after them need the checks below.
+    const char *firstDigit = p;
+    for (; IsDecimalDigit(*p) && p - firstDigit < 19; ++p) {
+        scan.magnitude = scan.magnitude * 10 + (unsigned)(*p - '0');
+    }
+    scan.hasDigits = p > firstDigit;
     const uint64_t maxBeforeDigit = UINT64_MAX / 10;
     for (; IsDecimalDigit(*p); ++p) {
-        scan.hasDigits = true;
         if (scan.beyond64Bits) {
             continue;
         }

@@ -29,14 +29,10 @@ const int kFieldCount = (int)(sizeof(kFieldTable) / sizeof(kFieldTable[0]));
 static_assert(sizeof(kFieldTable) / sizeof(kFieldTable[0]) == kFieldCountMax,
               "AppState keeps one edit box per row");
 
-int FieldIndex(FieldId id) {
-    for (int i = 0; i < kFieldCount; ++i) {
-        if (kFieldTable[i].id == id) {
-            return i;
-        }
-    }
-    return -1;
-}
+const signed char kRowOfFieldId[kRowOfFieldIdCount] = {
+    0,  1, 2, 4,  5,  6,  -1, -1, -1, -1, -1, -1, 8, // 4001 to 4013
+    -1, 9, 3, -1, -1, 10, -1, 11, -1, 12, -1, -1, 7, // 4014 to 4026
+};
 
 const FieldSpec *FindField(FieldId id) {
     int index = FieldIndex(id);

@@ -27,8 +27,16 @@ extern const int kFieldCount;
 // The row of 'id', or null for an id that is no field.
 const FieldSpec *FindField(FieldId id);
 
+// The row of each id from 4001 (uint8) to 4026 (int64), -1 for the ids in between that name no
+// field. Every handling looks rows up several times, so this is one step, not a search.
+enum { kRowOfFieldIdCount = 26 };
+extern const signed char kRowOfFieldId[kRowOfFieldIdCount];
+
 // The row's position in the table, or -1.
-int FieldIndex(FieldId id);
+inline int FieldIndex(FieldId id) {
+    FieldId offset = id - kFieldUint8; // ids below 4001 wrap round to large offsets
+    return offset < (FieldId)kRowOfFieldIdCount ? kRowOfFieldId[offset] : -1;
+}
 
 // A new value made from eight zero bytes by the field's parse rule (all zero for a non-field id).
 RawValue ParseField(FieldId id, const char *text);

@@ -11,9 +11,8 @@ static const uint64_t kFirstUnconvertibleCount = (uint64_t)1 << 63;
 static const int64_t kFirstYear = 1601;
 static const int64_t kLastYear = 30827;
 
-static int64_t DaysFrom1601To1970() {
-    return -DaysFromCivil(kFirstYear, 1, 1);
-}
+// -DaysFromCivil(1601, 1, 1): 369 years with 89 leap days.
+static const int64_t kDaysFrom1601To1970 = 134774;
 
 BOOL CalendarFileTimeToSystemTime(const FILETIME *fileTime, SYSTEMTIME *systemTime) {
     uint64_t count = ((uint64_t)fileTime->dwHighDateTime << 32) | fileTime->dwLowDateTime;
@@ -21,7 +20,7 @@ BOOL CalendarFileTimeToSystemTime(const FILETIME *fileTime, SYSTEMTIME *systemTi
         return FALSE;
     }
     uint64_t seconds = count / kTicksPerSecond;
-    int64_t days = (int64_t)(seconds / kSecondsPerDay) - DaysFrom1601To1970();
+    int64_t days = (int64_t)(seconds / kSecondsPerDay) - kDaysFrom1601To1970;
     uint64_t secondOfDay = seconds % kSecondsPerDay;
     CivilDate date = CivilFromDays(days);
     systemTime->wYear = (WORD)date.year;
@@ -47,7 +46,7 @@ BOOL CalendarSystemTimeToFileTime(const SYSTEMTIME *systemTime, FILETIME *fileTi
     }
     const SYSTEMTIME *st = systemTime;
     uint64_t days =
-        (uint64_t)(DaysFromCivil(st->wYear, st->wMonth, st->wDay) + DaysFrom1601To1970());
+        (uint64_t)(DaysFromCivil(st->wYear, st->wMonth, st->wDay) + kDaysFrom1601To1970);
     uint64_t seconds = days * kSecondsPerDay + st->wHour * 3600u + st->wMinute * 60u + st->wSecond;
     uint64_t count = seconds * kTicksPerSecond + st->wMilliseconds * kTicksPerMillisecond;
     fileTime->dwLowDateTime = (DWORD)count;

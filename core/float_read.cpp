@@ -1,8 +1,10 @@
 // Reading a scanned number. Hexadecimal numbers, infinities and NaNs are converted here exactly.
-// Decimal numbers go to the C library's strtof or strtod, which glibc and MinGW-w64 (its own
-// gdtoa, linked statically, not msvcrt's) both round correctly; the library gets only a plain
-// "DIGITSeEXPONENT" text that every one reads alike: leading zeros gone, no point, no sign, at
-// most kKeptDigits digits and an exponent well inside the format's range.
+// A decimal number of up to nineteen significant digits is rounded here too, from tight bounds of
+// its value, whenever both bounds round to the same value. The rest go to the C library's strtof
+// or strtod, which glibc and MinGW-w64 (its own gdtoa, linked statically, not msvcrt's) both
+// round correctly; the library gets only a plain "DIGITSeEXPONENT" text that every one reads
+// alike: leading zeros gone, no point, no sign, at most kKeptDigits digits and an exponent well
+// inside the format's range.
 #include "core/float_read.h"
 
 #include <stdlib.h>
@@ -10,6 +12,7 @@
 
 #include "core/binary_rounding.h"
 #include "core/bounded_format.h"
+#include "core/decimal_bounds.h"
 #include "core/scan_chars.h"
 
 // A halfway point between two neighbouring doubles has at most 769 significant digits. A longer
@@ -116,6 +119,31 @@ static uint64_t ReadHex(const FloatScan *scan, const TargetFormat *target) {
     return RoundToBinary(target->binary, scan->negative, mantissa, digits.cutNonzero, exponent);
 }
 
+// Nineteen decimal digits always fit in 64 bits.
+enum { kQuickDigits = 19 };
+
+// Rounding is monotonic: when the low and the high bound of the value round alike, so does the
+// value. False when they do not (the value lies very close to a halfway point) or the number is
+// too long.
+static bool RoundShortDecimal(const MantissaDigits *digits, int32_t scale, bool negative,
+                              const TargetFormat *target, uint64_t *bits) {
+    if (digits->count > kQuickDigits || digits->cutNonzero) {
+        return false;
+    }
+    uint64_t number = 0;
+    for (int i = 0; i < digits->count; ++i) {
+        number = number * 10 + digits->value[i];
+    }
+    MantissaBounds bounds;
+    if (!DecimalBounds(number, scale, &bounds)) {
+        return false;
+    }
+    uint64_t low = RoundToBinary(target->binary, negative, bounds.low, false, bounds.exponent);
+    uint64_t high = RoundToBinary(target->binary, negative, bounds.high, false, bounds.exponent);
+    *bits = low;
+    return low == high;
+}
+
 static uint64_t ReadDecimal(const FloatScan *scan, const TargetFormat *target) {
     MantissaDigits digits;
     CollectDigits(scan, kKeptDigits, &digits);
@@ -130,6 +158,10 @@ static uint64_t ReadDecimal(const FloatScan *scan, const TargetFormat *target) {
     }
     if (leadingPosition <= target->underflowPosition) {
         return zero;
+    }
+    uint64_t quick = 0;
+    if (RoundShortDecimal(&digits, scale, scan->negative, target, &quick)) {
+        return quick;
     }
     char text[kKeptDigits + 24];
     int length = 0;

@@ -8,6 +8,14 @@
 #include "core/scan_chars.h"
 
 unsigned char ScanHexPair(const char *start, const char *end) {
+    // The usual pair, two hexadecimal digits, reads the same without the general steps below.
+    if (end - start >= 2) {
+        int high = HexDigitValue(start[0]);
+        int low = HexDigitValue(start[1]);
+        if (high >= 0 && low >= 0) {
+            return (unsigned char)(high * 16 + low);
+        }
+    }
     const char *p = start;
     while (p < end && IsScanSpace(*p)) {
         ++p;
@@ -40,6 +48,6 @@ RawValue ParseHex(const char *text) {
 
 void FormatHex(const RawValue *value, char *text, size_t capacity) {
     const unsigned char *b = value->bytes;
-    FormatBounded(text, capacity, "%02X%02X%02X%02X%02X%02X%02X%02X", b[0], b[1], b[2], b[3],
-                  b[4], b[5], b[6], b[7]);
+    FormatBounded(text, capacity, "%02X%02X%02X%02X%02X%02X%02X%02X", b[0], b[1], b[2], b[3], b[4],
+                  b[5], b[6], b[7]);
 }

@@ -10,7 +10,9 @@
 
 MemoryBoxes g_memoryBoxes;
 
-void ResetMemoryBoxes() { memset(&g_memoryBoxes, 0, sizeof(g_memoryBoxes)); }
+void ResetMemoryBoxes() {
+    memset(&g_memoryBoxes, 0, sizeof(g_memoryBoxes));
+}
 
 void ClearWriteLog() {
     g_memoryBoxes.writeCount = 0;
@@ -28,13 +30,19 @@ const char *BoxText(FieldId id) {
     return slot ? slot : "";
 }
 
-static void StoreCut(char *slot, const char *text, size_t limit) {
-    size_t length = strlen(text);
-    if (length > limit) {
-        length = limit;
+// Copies the text, cut to 'limit' characters, in one pass and returns its length: box texts are
+// short, and every write stores one.
+static int StoreCut(char *slot, const char *text, int limit) {
+    int length = 0;
+    for (; length < limit && text[length] != '\0'; ++length) {
+        slot[length] = text[length];
     }
-    memcpy(slot, text, length);
     slot[length] = '\0';
+    return length;
+}
+
+static void StoreInSlot(int index, const char *text, int limit) {
+    g_memoryBoxes.length[index] = StoreCut(g_memoryBoxes.text[index], text, limit);
 }
 
 static void ReportChange(FieldId id) {
@@ -42,41 +50,51 @@ static void ReportChange(FieldId id) {
     OnFieldChanged(id);
 }
 
+// Every read of a handling copies a stored text whose length is known.
 void ReadText(FieldId id, char *buffer, int capacity) {
-    const char *slot = SlotOf(id);
     if (capacity <= 0) {
         return;
     }
-    StoreCut(buffer, slot ? slot : "", (size_t)capacity - 1);
+    int index = FieldIndex(id);
+    int length = index < 0 ? 0 : g_memoryBoxes.length[index];
+    if (length > capacity - 1) {
+        length = capacity - 1;
+    }
+    if (length > 0) {
+        memcpy(buffer, g_memoryBoxes.text[index], (size_t)length);
+    }
+    buffer[length] = '\0';
 }
 
 void WriteText(FieldId id, const char *text) {
-    char *slot = SlotOf(id);
-    if (!slot) {
+    int index = FieldIndex(id);
+    if (index < 0) {
         return;
     }
     if (g_memoryBoxes.writeCount < kWriteLogCapacity) {
         g_memoryBoxes.writeLog[g_memoryBoxes.writeCount] = id;
     }
     ++g_memoryBoxes.writeCount;
-    StoreCut(slot, text, kMemoryBoxCapacity - 1);
+    StoreInSlot(index, text, kMemoryBoxCapacity - 1);
     ReportChange(id);
 }
 
-bool HasFocus(FieldId id) { return id != kNoField && g_memoryBoxes.focus == id; }
+bool HasFocus(FieldId id) {
+    return id != kNoField && g_memoryBoxes.focus == id;
+}
 
 void PasteIntoBox(FieldId id, const char *text) {
-    const FieldSpec *row = FindField(id);
-    char *slot = SlotOf(id);
-    if (!row || !slot) {
+    int index = FieldIndex(id);
+    if (index < 0) {
         return;
     }
     g_memoryBoxes.focus = id;
-    size_t limit = kMemoryBoxCapacity - 1;
-    if (row->textLimit > 0 && (size_t)row->textLimit < limit) {
-        limit = (size_t)row->textLimit;
+    int limit = kMemoryBoxCapacity - 1;
+    int textLimit = kFieldTable[index].textLimit;
+    if (textLimit > 0 && textLimit < limit) {
+        limit = textLimit;
     }
-    StoreCut(slot, text, limit);
+    StoreInSlot(index, text, limit);
     ReportChange(id);
 }
 

@@ -8,10 +8,11 @@ enum { kMemoryBoxCapacity = 512, kWriteLogCapacity = 64 };
 
 struct MemoryBoxes {
     char text[kFieldCountMax][kMemoryBoxCapacity];
-    FieldId focus;                      // kNoField: no box has the focus
-    int writeCount;                     // WriteText calls since the last reset
+    int length[kFieldCountMax];          // the length of each slot's text
+    FieldId focus;                       // kNoField: no box has the focus
+    int writeCount;                      // WriteText calls since the last reset
     FieldId writeLog[kWriteLogCapacity]; // the first kWriteLogCapacity writes, in order
-    int handlingCount;                  // OnFieldChanged calls made by the boxes
+    int handlingCount;                   // OnFieldChanged calls made by the boxes
 };
 
 extern MemoryBoxes g_memoryBoxes;

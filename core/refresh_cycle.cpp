@@ -9,9 +9,9 @@
 #include "core/field_table.h"
 
 void OnFieldChanged(FieldId id) {
-    // A local buffer per handling: a nested handling can never see an outer one's text.
-    char text[kTextBufferSize];
-    memset(text, 0, sizeof(text));
+    // A local buffer per handling: a nested handling can never see an outer one's text. Filled
+    // with zeros by its initialiser, which compilers turn into a few wide stores.
+    char text[kTextBufferSize] = {};
     ReadText(id, text, kTextReadCapacity);
     RawValue value = ParseField(id, text);
     if (HasFocus(id)) {

@@ -2,11 +2,14 @@
 // characters below whatever the C library's locale says.
 #pragma once
 
+// Tab, line feed, vertical tab, form feed and carriage return are the codes 9 to 13.
 inline bool IsScanSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+    return c == ' ' || (unsigned char)(c - '\t') <= (unsigned char)('\r' - '\t');
 }
 
-inline bool IsDecimalDigit(char c) { return c >= '0' && c <= '9'; }
+inline bool IsDecimalDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // The value of a hexadecimal digit of either case, or -1.
 inline int HexDigitValue(char c) {
