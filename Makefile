@@ -5,7 +5,10 @@ NATIVE_PACKAGES := cmake make g++ googletest libgtest-dev libbenchmark-dev
 WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64 \
                     mingw-w64-tools wine wine64 xvfb
 
-.PHONY: test run bench native-test native-deps windows-test windows-deps
+# make sweep: random bit patterns and file-time counts.
+SWEEP_SAMPLES ?= 10000000
+
+.PHONY: test run bench native-test native-deps windows-test windows-deps sweep
 
 test: native-test windows-test
 
@@ -41,3 +44,10 @@ bench: native-deps
 	cmake --preset native-release
 	cmake --build --preset native-release -j $(JOBS) --target converter_bench
 	build/native-release/bench/converter_bench
+
+# The large-sample checks at full size; make test runs them on 200,000 samples.
+sweep: native-deps
+	cmake --preset native-release
+	cmake --build --preset native-release -j $(JOBS) --target float_display_sweep file_time_sweep
+	build/native-release/tests/float_display_sweep $(SWEEP_SAMPLES)
+	build/native-release/tests/file_time_sweep $(SWEEP_SAMPLES)
