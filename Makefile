@@ -5,12 +5,15 @@ NATIVE_PACKAGES := cmake make g++ googletest libgtest-dev libbenchmark-dev
 WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64 \
                     mingw-w64-tools wine wine64 xvfb
 
-# make sweep: random bit patterns and file-time counts.
+FUZZ_PACKAGES := clang libclang-rt-14-dev
+# make fuzz: seconds per fuzz target; make sweep: random bit patterns and file-time counts.
+FUZZ_SECONDS ?= 60
 SWEEP_SAMPLES ?= 10000000
 
-.PHONY: test run bench native-test native-deps windows-test windows-deps sweep
+.PHONY: test run bench native-test native-deps windows-test windows-deps
+.PHONY: fuzz fuzz-test fuzz-build fuzz-deps sweep
 
-test: native-test windows-test
+test: native-test windows-test fuzz-test
 
 native-deps:
 	@scripts/ensure-packages.sh $(NATIVE_PACKAGES)
@@ -44,6 +47,21 @@ bench: native-deps
 	cmake --preset native-release
 	cmake --build --preset native-release -j $(JOBS) --target converter_bench
 	build/native-release/bench/converter_bench
+
+fuzz-deps:
+	@scripts/ensure-packages.sh $(FUZZ_PACKAGES)
+
+fuzz-build: fuzz-deps
+	cmake --preset fuzz
+	cmake --build --preset fuzz -j $(JOBS)
+
+# Every fuzz target for a few seconds from its seed corpus (fuzz/corpus/), so make test catches
+# regressions; make fuzz runs each for FUZZ_SECONDS.
+fuzz-test: fuzz-build
+	ctest --preset fuzz
+
+fuzz: fuzz-build
+	FUZZ_SECONDS=$(FUZZ_SECONDS) ctest --preset fuzz
 
 # The large-sample checks at full size; make test runs them on 200,000 samples.
 sweep: native-deps
