@@ -43,10 +43,15 @@ run: native-deps windows-deps
 	cmake --build --preset mingw-x64 -j $(JOBS) --target converter e2e_driver
 	scripts/run-converter.sh build/mingw-x64/app/converter.exe build/mingw-x64/tests/e2e_driver.exe
 
-bench: native-deps
+# The budgets as ratios: the edit cycle and the keyboard hook natively, start-up and size of
+# converter.exe under Wine.
+bench: native-deps windows-deps
 	cmake --preset native-release
-	cmake --build --preset native-release -j $(JOBS) --target converter_bench
-	build/native-release/bench/converter_bench
+	cmake --build --preset native-release -j $(JOBS) --target converter_bench hook_bench
+	cmake --preset mingw-x64 -DCONVERTER_BENCH=ON
+	cmake --build --preset mingw-x64 -j $(JOBS) \
+	    --target converter minimal_dialog bare_converter_dialog startup_timer
+	bench/run_benchmarks.sh build/native-release build/mingw-x64
 
 fuzz-deps:
 	@scripts/ensure-packages.sh $(FUZZ_PACKAGES)
