@@ -256,7 +256,9 @@ void CheckPositionRoundTrip(const ProfileInput &input) {
 
 } // namespace
 
-static char s_scratchFolder[] = "/tmp/profile-fuzz-XXXXXX";
+// In TMPDIR when set (run_fuzzer.sh points it into the build tree), else /tmp; a run that
+// stops on a broken property leaves it behind with the file that broke it.
+static char s_scratchFolder[4096];
 
 static void RemoveScratchFolder() {
     unlink(kPath);
@@ -266,7 +268,11 @@ static void RemoveScratchFolder() {
 }
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***) {
-    if (!mkdtemp(s_scratchFolder) || chdir(s_scratchFolder) != 0) {
+    const char *temporary = getenv("TMPDIR");
+    int printed = snprintf(s_scratchFolder, sizeof(s_scratchFolder), "%s/profile-fuzz-XXXXXX",
+                           temporary && *temporary ? temporary : "/tmp");
+    if (printed < 0 || (size_t)printed >= sizeof(s_scratchFolder) || !mkdtemp(s_scratchFolder) ||
+        chdir(s_scratchFolder) != 0) {
         fprintf(stderr, "no scratch folder\n");
         abort();
     }

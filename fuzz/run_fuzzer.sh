@@ -7,7 +7,9 @@ set -u
 target=$1 seeds=$2 work=$3
 seconds=${FUZZ_SECONDS:-5}
 name=$(basename "$target")
-mkdir -p "$work/corpus" "$work/artifacts"
+mkdir -p "$work/corpus" "$work/artifacts" "$work/tmp"
+# Scratch files of the targets stay in the build tree too.
+export TMPDIR=$work/tmp
 log=$work/last-run.log
 echo "$name: ${seconds} s from $seeds"
 # -timeout: no single input may take a second; -rss_limit_mb: ASan's shadow counts as well.
