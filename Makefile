@@ -5,9 +5,15 @@ NATIVE_PACKAGES := cmake make g++ googletest libgtest-dev libbenchmark-dev
 WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64 \
                     mingw-w64-tools wine wine64 xvfb
 
-.PHONY: test run bench native-test native-deps windows-test windows-deps
+FUZZ_PACKAGES := clang libclang-rt-14-dev
+# make fuzz: seconds per fuzz target; make sweep: random bit patterns and file-time counts.
+FUZZ_SECONDS ?= 60
+SWEEP_SAMPLES ?= 10000000
 
-test: native-test windows-test
+.PHONY: test run bench native-test native-deps windows-test windows-deps
+.PHONY: fuzz fuzz-test fuzz-build fuzz-deps sweep
+
+test: native-test windows-test fuzz-test
 
 native-deps:
 	@scripts/ensure-packages.sh $(NATIVE_PACKAGES)
@@ -37,7 +43,34 @@ run: native-deps windows-deps
 	cmake --build --preset mingw-x64 -j $(JOBS) --target converter e2e_driver
 	scripts/run-converter.sh build/mingw-x64/app/converter.exe build/mingw-x64/tests/e2e_driver.exe
 
-bench: native-deps
+# The budgets as ratios: the edit cycle and the keyboard hook natively, start-up and size of
+# converter.exe under Wine.
+bench: native-deps windows-deps
 	cmake --preset native-release
-	cmake --build --preset native-release -j $(JOBS) --target converter_bench
-	build/native-release/bench/converter_bench
+	cmake --build --preset native-release -j $(JOBS) --target converter_bench hook_bench
+	cmake --preset mingw-x64 -DCONVERTER_BENCH=ON
+	cmake --build --preset mingw-x64 -j $(JOBS) \
+	    --target converter minimal_dialog bare_converter_dialog startup_timer
+	bench/run_benchmarks.sh build/native-release build/mingw-x64
+
+fuzz-deps:
+	@scripts/ensure-packages.sh $(FUZZ_PACKAGES)
+
+fuzz-build: fuzz-deps
+	cmake --preset fuzz
+	cmake --build --preset fuzz -j $(JOBS)
+
+# Every fuzz target for a few seconds from its seed corpus (fuzz/corpus/), so make test catches
+# regressions; make fuzz runs each for FUZZ_SECONDS.
+fuzz-test: fuzz-build
+	ctest --preset fuzz
+
+fuzz: fuzz-build
+	FUZZ_SECONDS=$(FUZZ_SECONDS) ctest --preset fuzz
+
+# The large-sample checks at full size; make test runs them on 200,000 samples.
+sweep: native-deps
+	cmake --preset native-release
+	cmake --build --preset native-release -j $(JOBS) --target float_display_sweep file_time_sweep
+	build/native-release/tests/float_display_sweep $(SWEEP_SAMPLES)
+	build/native-release/tests/file_time_sweep $(SWEEP_SAMPLES)

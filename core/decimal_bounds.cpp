@@ -6,39 +6,36 @@
 
 namespace {
 
-// m × 2^exponent rounded down; 2^63 <= m < 2^64. Exact where 'exact' is set, otherwise the
-// true value lies below (m + 1) × 2^exponent.
-struct PowerOfFive {
-    uint64_t mantissa;
-    int16_t exponent;
-    bool exact;
+enum { kChunk = 27, kPositiveCount = 11, kNegativeCount = 13 };
+
+// 5^(27q) for q = 1 to 11, and 5^(-27q) for q = 1 to 13, as m × 2^exponent with m rounded down
+// and 2^63 <= m < 2^64. Only 5^27 is exact; every other value lies below (m + 1) × 2^exponent.
+const uint64_t kPositiveMantissas[kPositiveCount] = {
+    0xCECB8F27F4200F3Au, 0xA70C3C40A64E6C51u, 0x86F0AC99B4E8DAFDu, 0xDA01EE641A708DE9u,
+    0xB01AE745B101E9E4u, 0x8E41ADE9FBEBC27Du, 0xE5D3EF282A242E81u, 0xB9A74A0637CE2EE1u,
+    0x95F83D0A1FB69CD9u, 0xF24A01A73CF2DCCFu, 0xC3B8358109E84F07u,
+};
+const int16_t kPositiveExponents[kPositiveCount] = {-1,  62,  125, 187, 250, 313,
+                                                    375, 438, 501, 563, 626};
+const uint64_t kNegativeMantissas[kNegativeCount] = {
+    0x9E74D1B791E07E48u, 0xC428D05AA4751E4Cu, 0xF2D56790AB41C2A2u, 0x964E858C91BA2655u,
+    0xBA121A4650E4DDEBu, 0xE65829B3046B0AFAu, 0x8E938662882AF53Eu, 0xB080392CC4349DECu,
+    0xDA7F5BF590966848u, 0x873E4F75E2224E68u, 0xA76C582338ED2621u, 0xCF42894A5DCE35EAu,
+    0x8049A4AC0C5811AEu,
+};
+const int16_t kNegativeExponents[kNegativeCount] = {-126, -189, -252, -314, -377, -440, -502,
+                                                    -565, -628, -690, -753, -816, -878};
+
+// 5^0 to 5^13; 5^r for r up to 26 is the product of two of them.
+const uint32_t kSmallPowersOfFive[14] = {
+    1u,     5u,      25u,      125u,     625u,      3125u,      15625u,
+    78125u, 390625u, 1953125u, 9765625u, 48828125u, 244140625u, 1220703125u,
 };
 
-enum { kChunk = 27 };
-
-// 5^27, 5^54, ..., 5^297.
-const PowerOfFive kPositivePowers[] = {
-    {0xCECB8F27F4200F3Au, -1, true},   {0xA70C3C40A64E6C51u, 62, false},
-    {0x86F0AC99B4E8DAFDu, 125, false}, {0xDA01EE641A708DE9u, 187, false},
-    {0xB01AE745B101E9E4u, 250, false}, {0x8E41ADE9FBEBC27Du, 313, false},
-    {0xE5D3EF282A242E81u, 375, false}, {0xB9A74A0637CE2EE1u, 438, false},
-    {0x95F83D0A1FB69CD9u, 501, false}, {0xF24A01A73CF2DCCFu, 563, false},
-    {0xC3B8358109E84F07u, 626, false},
-};
-
-// 5^-27, 5^-54, ..., 5^-351.
-const PowerOfFive kNegativePowers[] = {
-    {0x9E74D1B791E07E48u, -126, false}, {0xC428D05AA4751E4Cu, -189, false},
-    {0xF2D56790AB41C2A2u, -252, false}, {0x964E858C91BA2655u, -314, false},
-    {0xBA121A4650E4DDEBu, -377, false}, {0xE65829B3046B0AFAu, -440, false},
-    {0x8E938662882AF53Eu, -502, false}, {0xB080392CC4349DECu, -565, false},
-    {0xDA7F5BF590966848u, -628, false}, {0x873E4F75E2224E68u, -690, false},
-    {0xA76C582338ED2621u, -753, false}, {0xCF42894A5DCE35EAu, -816, false},
-    {0x8049A4AC0C5811AEu, -878, false},
-};
-
-const int kPositiveCount = (int)(sizeof(kPositivePowers) / sizeof(kPositivePowers[0]));
-const int kNegativeCount = (int)(sizeof(kNegativePowers) / sizeof(kNegativePowers[0]));
+uint64_t FiveToThe(int r) {
+    int first = r < 13 ? r : 13;
+    return (uint64_t)kSmallPowersOfFive[first] * kSmallPowersOfFive[r - first];
+}
 
 struct Product {
     uint64_t high;
@@ -61,37 +58,6 @@ Product Multiply64(uint64_t a, uint64_t b) {
 #endif
     return p;
 }
-
-// 5^0 to 5^26, all below 2^63.
-const uint64_t kSmallPowersOfFive[kChunk] = {
-    1ull,
-    5ull,
-    25ull,
-    125ull,
-    625ull,
-    3125ull,
-    15625ull,
-    78125ull,
-    390625ull,
-    1953125ull,
-    9765625ull,
-    48828125ull,
-    244140625ull,
-    1220703125ull,
-    6103515625ull,
-    30517578125ull,
-    152587890625ull,
-    762939453125ull,
-    3814697265625ull,
-    19073486328125ull,
-    95367431640625ull,
-    476837158203125ull,
-    2384185791015625ull,
-    11920928955078125ull,
-    59604644775390625ull,
-    298023223876953125ull,
-    1490116119384765625ull,
-};
 
 int LeadingZeros(uint64_t number) {
 #if defined(__GNUC__)
@@ -130,7 +96,7 @@ void SetRounded(MantissaBounds *bounds, uint64_t low, uint64_t high, bool highDr
 
 // digits × 5^r, exact in 127 bits, as bounds one unit apart at most.
 void SmallProductBounds(uint64_t digits, int r, MantissaBounds *bounds) {
-    Product p = Multiply64(digits, kSmallPowersOfFive[r]);
+    Product p = Multiply64(digits, FiveToThe(r));
     if (p.high == 0) {
         int shift = LeadingZeros(p.low);
         bounds->low = bounds->high = p.low << shift;
@@ -143,44 +109,34 @@ void SmallProductBounds(uint64_t digits, int r, MantissaBounds *bounds) {
     SetRounded(bounds, top, top, DroppedBits(p, shift));
 }
 
-// Multiplies both bounds by the table entry, rounding the low one down and the high one up.
-void MultiplyByPower(MantissaBounds *bounds, const PowerOfFive *power) {
-    uint64_t powerHigh = power->mantissa + (power->exact ? 0 : 1);
-    Product high = Multiply64(bounds->high, powerHigh);
-    Product low = Multiply64(bounds->low, power->mantissa);
+// Multiplies both bounds by m × 2^exponent (exact, or below (m + 1) × 2^exponent), rounding the
+// low one down and the high one up.
+void MultiplyByPower(MantissaBounds *bounds, uint64_t mantissa, int exponent, bool exact) {
+    Product high = Multiply64(bounds->high, mantissa + (exact ? 0 : 1));
+    Product low = Multiply64(bounds->low, mantissa);
     // Both high factors have their top bit set, so the product has 127 or 128 bits.
     int shift = (high.high >> 63) != 0 ? 0 : 1;
-    bounds->exponent += power->exponent + 64 - shift;
+    bounds->exponent += exponent + 64 - shift;
     SetRounded(bounds, TopBits(low, shift), TopBits(high, shift), DroppedBits(high, shift));
 }
 
 } // namespace
 
 bool DecimalBounds(uint64_t digits, int32_t decimalExponent, MantissaBounds *bounds) {
-    if (digits == 0) {
+    if (digits == 0 || decimalExponent > kChunk * kPositiveCount + kChunk - 1 ||
+        decimalExponent < -kChunk * kNegativeCount) {
         return false;
     }
-    const PowerOfFive *power = nullptr;
-    int r = 0;
-    if (decimalExponent >= 0) {
-        int q = decimalExponent / kChunk;
-        r = decimalExponent % kChunk;
-        if (q > kPositiveCount) {
-            return false;
-        }
-        power = q > 0 ? &kPositivePowers[q - 1] : nullptr;
-    } else {
-        if (decimalExponent < -kChunk * kNegativeCount) {
-            return false;
-        }
-        int k = -decimalExponent;
-        int q = (k + kChunk - 1) / kChunk;
-        r = q * kChunk - k;
-        power = &kNegativePowers[q - 1];
-    }
+    // 5^e = 5^r × 5^(27q) or 5^r × 5^(-27q), with 0 <= r < 27.
+    bool positive = decimalExponent >= 0;
+    int magnitude = positive ? decimalExponent : -decimalExponent;
+    int q = positive ? magnitude / kChunk : (magnitude + kChunk - 1) / kChunk;
+    int r = positive ? magnitude % kChunk : q * kChunk - magnitude;
     SmallProductBounds(digits, r, bounds);
-    if (power) {
-        MultiplyByPower(bounds, power);
+    if (q > 0 && positive) {
+        MultiplyByPower(bounds, kPositiveMantissas[q - 1], kPositiveExponents[q - 1], q == 1);
+    } else if (q > 0) {
+        MultiplyByPower(bounds, kNegativeMantissas[q - 1], kNegativeExponents[q - 1], false);
     }
     bounds->exponent += decimalExponent;
     return true;

@@ -52,29 +52,31 @@ static bool MatchSeparator(const char **cursor, char separator) {
     return true;
 }
 
-static bool AreTwoDigits(const char *p) {
-    return IsDecimalDigit(p[0]) && IsDecimalDigit(p[1]);
-}
-
-static uint32_t TwoDigitNumber(const char *p) {
-    return (uint32_t)(p[0] - '0') * 10 + (uint32_t)(p[1] - '0');
-}
-
 // A text as the time fields show it, "dd.mm.yyyy hh:mm:ss" (anything may follow), is read by the
 // scan below as six numbers of exactly those digits, so they are taken directly: the text comes
-// back from every refresh of a time field. Each check stops before the text's end.
-static bool ReadShownText(const char *t, uint32_t numbers[kTimeScanNumbers]) {
-    if (!(AreTwoDigits(t) && t[2] == '.' && AreTwoDigits(t + 3) && t[5] == '.' &&
-          AreTwoDigits(t + 6) && AreTwoDigits(t + 8) && t[10] == ' ' && AreTwoDigits(t + 11) &&
-          t[13] == ':' && AreTwoDigits(t + 14) && t[16] == ':' && AreTwoDigits(t + 17))) {
-        return false;
+// back from every refresh of a time field. The check stops at the text's end.
+static bool ReadShownText(const char *text, uint32_t numbers[kTimeScanNumbers]) {
+    static const char kShape[] = "dd.dd.dddd dd:dd:dd";
+    uint32_t read[kTimeScanNumbers];
+    uint32_t number = 0;
+    int count = 0;
+    for (int i = 0; kShape[i] != '\0'; ++i) {
+        if (kShape[i] == 'd') {
+            if (!IsDecimalDigit(text[i])) {
+                return false;
+            }
+            number = number * 10 + (uint32_t)(text[i] - '0');
+        } else if (text[i] != kShape[i]) {
+            return false;
+        } else {
+            read[count++] = number;
+            number = 0;
+        }
     }
-    numbers[0] = TwoDigitNumber(t);
-    numbers[1] = TwoDigitNumber(t + 3);
-    numbers[2] = TwoDigitNumber(t + 6) * 100 + TwoDigitNumber(t + 8);
-    numbers[3] = TwoDigitNumber(t + 11);
-    numbers[4] = TwoDigitNumber(t + 14);
-    numbers[5] = TwoDigitNumber(t + 17);
+    read[count] = number;
+    for (int i = 0; i < kTimeScanNumbers; ++i) {
+        numbers[i] = read[i];
+    }
     return true;
 }
 
