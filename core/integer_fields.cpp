@@ -11,9 +11,15 @@ static RawValue ParseLowBits(const char *text, int width) {
     return value;
 }
 
-RawValue ParseUint8(const char *text) { return ParseLowBits(text, 1); }
-RawValue ParseUint16(const char *text) { return ParseLowBits(text, 2); }
-RawValue ParseUint32(const char *text) { return ParseLowBits(text, 4); }
+RawValue ParseUint8(const char *text) {
+    return ParseLowBits(text, 1);
+}
+RawValue ParseUint16(const char *text) {
+    return ParseLowBits(text, 2);
+}
+RawValue ParseUint32(const char *text) {
+    return ParseLowBits(text, 4);
+}
 
 // "%llu": saturates above 2^64 - 1 whatever the sign, otherwise negates modulo 2^64.
 RawValue ParseUint64(const char *text) {

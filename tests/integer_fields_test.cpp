@@ -68,7 +68,15 @@ TEST(IntegerParse, LeadingAndTrailingTextInEveryField) {
     const FieldId fields[] = {kFieldUint8, kFieldUint16, kFieldUint32, kFieldUint64,
                               kFieldInt8,  kFieldInt16,  kFieldInt32,  kFieldInt64};
     const char *seven[] = {" 7", "+7", "7x", "\t007", "7 8"};
-    const char *zero[] = {"", "x7", "- 7", "-", "+", "abc", "+-7", "\xb7" "7"};
+    const char *zero[] = {"",
+                          "x7",
+                          "- 7",
+                          "-",
+                          "+",
+                          "abc",
+                          "+-7",
+                          "\xb7"
+                          "7"};
     for (FieldId field : fields) {
         for (const char *text : seven) {
             EXPECT_EQ(ByteDump(ParseField(field, text)), "07 00 00 00 00 00 00 00")
@@ -83,7 +91,9 @@ TEST(IntegerParse, LeadingAndTrailingTextInEveryField) {
 
 TEST(Parse32, OnlyTheSixSpaceCharactersAreSkipped) {
     EXPECT_EQ(Parse32(" \t\n\v\f\r42"), 42u);
-    EXPECT_EQ(Parse32("\xa0" "42"), 0u); // a no-break space is not white space
+    EXPECT_EQ(Parse32("\xa0"
+                      "42"),
+              0u); // a no-break space is not white space
     EXPECT_EQ(Parse32("4294967295"), 4294967295u);
     EXPECT_EQ(Parse32("-4294967295"), 1u);
     EXPECT_EQ(Parse32("00000000000000000000004294967295"), 4294967295u);
